@@ -19,7 +19,9 @@ file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/host/*.cpp
   ${CMAKE_SOURCE_DIR}/engine/*.cpp
   ${CMAKE_SOURCE_DIR}/ui/*.cpp)
-add_library(program_core STATIC ${CORE_SOURCES})
+include(cmake/tray_icons.cmake)
+make_tray_icon_source(TRAY_ICON_SOURCE)
+add_library(program_core STATIC ${CORE_SOURCES} ${TRAY_ICON_SOURCE})
 target_include_directories(program_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(program_core PUBLIC ${TEXT_CHARSET_FLAGS} ${LEAN_FLAGS} ${WARNING_FLAGS})
 target_compile_definitions(program_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
