@@ -40,6 +40,10 @@ add_executable(measure_start ${CMAKE_SOURCE_DIR}/tools/benchmark/measure_start.c
 target_link_libraries(measure_start PRIVATE psapi)
 target_link_options(measure_start PRIVATE -static)
 
+# Poses the program in the tray for tools/screenshot_tray.sh.
+add_executable(tray_pose ${CMAKE_SOURCE_DIR}/tools/screenshot/tray_pose.cpp)
+target_link_options(tray_pose PRIVATE -static)
+
 if(BUILD_TESTING_PROGRAMS)
   add_subdirectory(tests/e2e ${CMAKE_BINARY_DIR}/e2e)
 endif()
