@@ -55,4 +55,7 @@ OwnedBoxLook ResolveOwnedBoxLook(const std::optional<unsigned>& flags,
   return look;
 }
 
-int OwnedBoxResult(int messageBoxResult) { return messageBoxResult - 1; }
+int OwnedBoxResult(int messageBoxResult) {
+  // The system reports a box it could not show with 0; Wine reports it with -1.
+  return messageBoxResult > 0 ? messageBoxResult - 1 : -1;
+}

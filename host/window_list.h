@@ -70,5 +70,6 @@ OwnedBoxLook ResolveOwnedBoxLook(const std::optional<unsigned>& flags,
                                  const std::optional<Text>& caption);
 
 // What an owned message box returns for the result of the system's box: the pressed
-// button's id minus 1 (OK 0, Cancel 1, ... No 6), and -1 when the box could not be shown.
+// button's id minus 1 (OK 0, Cancel 1, ... No 6), and -1 when the box could not be shown
+// (whatever value below 1 the system reports for that).
 int OwnedBoxResult(int messageBoxResult);

@@ -195,7 +195,8 @@ TEST(OwnedBoxResult, IsThePressedButtonsIdMinusOne) {
   };
   const Row rows[] = {{"OK", 1, 0},    {"Cancel", 2, 1}, {"Abort", 3, 2},
                       {"Retry", 4, 3}, {"Ignore", 5, 4}, {"Yes", 6, 5},
-                      {"No", 7, 6},    {"not shown", 0, -1}};
+                      {"No", 7, 6},    {"not shown", 0, -1},
+                      {"not shown, as Wine reports it", -1, -1}};
   for (const Row& row : rows) EXPECT_EQ(OwnedBoxResult(row.messageBoxResult), row.returned)
       << row.button;
 }
