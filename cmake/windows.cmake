@@ -30,6 +30,14 @@ add_executable(diskkeeper WIN32 ${APP_SOURCES} ${CMAKE_BINARY_DIR}/res/program.r
 target_link_libraries(diskkeeper PRIVATE program_core)
 target_link_options(diskkeeper PRIVATE -static -s -Wl,--gc-sections)
 
+# The benchmark's baseline (one empty window) and its measuring tool.
+add_executable(minimal_window WIN32 ${CMAKE_SOURCE_DIR}/tools/benchmark/minimal_window.cpp)
+target_compile_options(minimal_window PRIVATE -Os)
+target_link_options(minimal_window PRIVATE -static -s)
+add_executable(measure_start ${CMAKE_SOURCE_DIR}/tools/benchmark/measure_start.cpp)
+target_link_libraries(measure_start PRIVATE psapi)
+target_link_options(measure_start PRIVATE -static)
+
 if(BUILD_TESTING_PROGRAMS)
   add_subdirectory(tests/e2e ${CMAKE_BINARY_DIR}/e2e)
 endif()
