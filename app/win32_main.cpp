@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/shell.h"
+#include "app/single_instance.h"
 #include "host/win32_host.h"
 #include "ui/main_form.h"
 
@@ -15,7 +16,7 @@ int ProgramEntry(Win32Host& host) {
   InitTopWindowList();
   host.RegisterExitRoutine(OnProgramExit);
   StartupRoutine();
-  host.LoadMainWindow(MakeMainForm(nullptr));
+  host.LoadMainWindow(MakeMainForm(RunSingleInstanceGuard));
   return host.RunMessageLoop();
 }
 

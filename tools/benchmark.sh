@@ -22,13 +22,8 @@ size_minimal=$(stat -c %s "$win32/minimal_window.exe")
 echo "program $((size_program / 1024)) KiB, minimal window $((size_minimal / 1024)) KiB," \
      "ratio $(ratio "$size_program" "$size_minimal") (aim: program under 200 KiB)"
 
-display=:72
-Xvfb $display -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; "$WINESERVER" -k 2>/dev/null || true' EXIT
-export DISPLAY=$display
-"$WINELOADER" wineboot --init >/dev/null 2>&1 </dev/null
-"$WINESERVER" -w
+start_private_session :72 1280x800
+trap stop_private_session EXIT
 
 cp "$win64/diskkeeper.exe" "$work/program/"
 cp "$win64/minimal_window.exe" "$work/minimal/"

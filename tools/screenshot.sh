@@ -11,13 +11,8 @@ export WINEPREFIX=$work/prefix
 . "$root/tools/wine-env.sh"
 cp "$root/build/windows/x86_64/diskkeeper.exe" "$work/app/"
 
-display=:71
-Xvfb $display -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; "$WINESERVER" -k 2>/dev/null || true' EXIT
-export DISPLAY=$display
-"$WINELOADER" wineboot --init >/dev/null 2>&1 </dev/null
-"$WINESERVER" -w
+start_private_session :71 800x600
+trap stop_private_session EXIT
 "$WINELOADER" explorer /desktop=shot,440x220 "$(winpath "$work/app/diskkeeper.exe")" \
   >/dev/null 2>&1 </dev/null &
 sleep 6
