@@ -16,13 +16,8 @@ cp "$build/diskkeeper.exe" "$build/tray_pose.exe" "$work/app/"
 
 width=1024
 height=768
-display=:72
-Xvfb $display -screen 0 ${width}x${height}x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; "$WINESERVER" -k 2>/dev/null || true' EXIT
-export DISPLAY=$display
-"$WINELOADER" wineboot --init >/dev/null 2>&1 </dev/null
-"$WINESERVER" -w
+start_private_session :72 ${width}x${height}
+trap stop_private_session EXIT
 
 # Everything runs in the one virtual desktop, whose taskbar holds the notification area.
 in_desktop() {
