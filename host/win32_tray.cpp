@@ -15,6 +15,8 @@ namespace {
 constexpr UINT kTrayIconId = 100;
 constexpr UINT kTrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 constexpr DWORD kIconFormatVersion = 0x30000;
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88,
+              "the first form of the record is 88 bytes on 32-bit Windows");
 
 // An icon from one image of an icon file, at the size its own bitmap header gives.
 UniqueIcon MakeIconFromImage(ByteSpan image) {

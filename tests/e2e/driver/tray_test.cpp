@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/driver/options.h"
 #include "tests/e2e/driver/program_fixture.h"
 #include "tests/e2e/driver/tray.h"
 
@@ -151,6 +152,25 @@ TEST_F(Tray, RefusedIconLeavesTheWindowMinimisedOnTheTaskbar) {
   // The taskbar button brings it back as usual.
   PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) && !IsIconic(main); }, kTrayWait));
+}
+
+// The host layer's own test program goes into the tray with bytes that make no icon.
+TEST_F(Tray, IconThatCannotBeMadeLeavesTheWindowMinimisedOnTheTaskbar) {
+  RunningProgram probe =
+      RunningProgram::Start(CopyInto(Options().hostProbe, folder_), "tray-without-image");
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    return (main = FindTopWindow(probe.id(), "HostProbe", true)) != nullptr;
+  }));
+  Minimise(main);
+  Bytes log;
+  ASSERT_TRUE(WaitUntil([&] {
+    return ReadBytes(folder_ + "\\events.log", log) && log.find("tray set") != Bytes::npos;
+  }, kTrayWait));
+  EXPECT_TRUE(WaitUntil([&] { return OnTaskbarMinimised(main); }, 5000));
+  Sleep(1000);
+  EXPECT_TRUE(OnTaskbarMinimised(main));
+  EXPECT_FALSE(TrayIconShown(main));
 }
 
 TEST_F(Tray, RestartedNotificationAreaGetsTheIconBack) {
