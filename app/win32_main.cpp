@@ -3,6 +3,7 @@
 
 #include "app/shell.h"
 #include "host/win32_host.h"
+#include "ui/controller.h"
 #include "ui/main_form.h"
 
 namespace {
@@ -10,12 +11,15 @@ namespace {
 // The program's own start-up routine; there is nothing for it to do.
 int StartupRoutine() { return 0; }
 
+// The main window's created event: the controller's start-up steps.
+void OnCreated(Host& host) { OnMainWindowCreated(host, nullptr); }
+
 int ProgramEntry(Win32Host& host) {
   host.InitHost();
   InitTopWindowList();
   host.RegisterExitRoutine(OnProgramExit);
   StartupRoutine();
-  host.LoadMainWindow(MakeMainForm(nullptr));
+  host.LoadMainWindow(MakeMainForm(OnCreated));
   return host.RunMessageLoop();
 }
 
