@@ -39,3 +39,7 @@ endforeach()
 # The end-to-end tests run the 64-bit build: this kind of host may run 64-bit code only.
 set(E2E_BUILD ${WINDOWS_BUILD_ROOT}/x86_64)
 add_subdirectory(tests/e2e ${CMAKE_BINARY_DIR}/e2e)
+
+add_test(NAME executable.i686
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/executable/check_executable.sh
+                 ${WINDOWS_BUILD_ROOT}/i686/diskkeeper.exe)

@@ -15,7 +15,7 @@ fi
 
 for p in g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xdotool x11-apps imagemagick \
          fonts-wqy-microhei locales cmake g++ googletest libgtest-dev strace inotify-tools \
-         psmisc procps; do
+         psmisc procps icoutils file binutils-mingw-w64-i686; do
   have "$p" || need+=("$p")
 done
 

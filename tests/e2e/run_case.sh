@@ -11,10 +11,11 @@ export WINEPREFIX=$session/prefix
 export DISPLAY=$(cat "$session/display")
 
 # The cases' own folders live on the prefix's C: drive; drive letters the cases map
-# point at folders under the session.
-export E2E_PREFIX=$WINEPREFIX
+# point at folders under the session's disks/.
+mkdir -p "$session/disks"
 program=$(winpath "$build/diskkeeper.exe")
 probe=$(winpath "$build/e2e/host_probe.exe")
 exec timeout 280 "$WINELOADER" "$build/e2e/driver.exe" \
-  --program="$program" --host-probe="$probe" --prefix="$(winpath "$WINEPREFIX")" \
+  --program="$program" --host-probe="$probe" \
+  --unix-prefix="$WINEPREFIX" --unix-scratch="$session/disks" \
   --gtest_filter="$filter" </dev/null
