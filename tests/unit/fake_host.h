@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -51,6 +52,10 @@ class FakeHost : public Host {
   std::array<int, static_cast<int>(Control::Count)> timerPeriods{};
   int windowState = kStateNormal;
   bool windowVisible = false;
+  // The tray icon as last set, while it is there.
+  bool trayIconShown = false;
+  std::vector<unsigned char> trayIcon;
+  Text trayTip;
 
   // The recorded calls, leaving out the services in `untraced` (by default the plain
   // queries that every path walk makes).
@@ -183,17 +188,25 @@ class FakeHost : public Host {
 
   void SetTrayIcon(ByteSpan icon, const Text& tip) override {
     Record("SetTrayIcon", {std::to_string(icon.size), tip});
+    trayIconShown = true;
+    trayIcon.assign(icon.data, icon.data + icon.size);
+    trayTip = tip;
   }
-  void RemoveTrayIcon() override { Record("RemoveTrayIcon", {}); }
+  void RemoveTrayIcon() override {
+    Record("RemoveTrayIcon", {});
+    trayIconShown = false;
+  }
 
   [[noreturn]] void ExitProgram(int code) override {
     Record("ExitProgram", {std::to_string(code)});
     throw ProgramExit{code};
   }
 
+  // The control's layout name, as the trace shows it.
   static const char* Name(Control control) {
-    static const char* const kNames[] = {"标签1", "标签2", "编辑框1", "按钮1",
-                                         "按钮2", "按钮3", "时钟1"};
+    constexpr const char* kNames[] = {"标签1", "标签2", "编辑框1", "按钮1",
+                                      "按钮2", "按钮3", "时钟1"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Control::Count));
     const int index = Index(control);
     return index >= 0 && index < static_cast<int>(Control::Count) ? kNames[index] : "?";
   }
