@@ -37,7 +37,11 @@ Text WindowText(HWND window) {
 Win32Host::Win32Host(HINSTANCE instance) : instance_(instance) {}
 
 void Win32Host::InitHost() {
+  // A lookup on a drive whose disk is gone must fail quietly, not raise the system's
+  // "no disk" or critical-error box; this holds for every file operation from here on.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+  ReadLeadBytes();
   Text module = ModuleFileName(instance_);
   programDirectory_ = module.substr(0, module.find_last_of('\\') == Text::npos
                                            ? 0
@@ -551,7 +555,19 @@ bool Win32Host::FolderExists(const Text& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32Host::IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+// The table is read once so that walking a path costs no system call per byte.
+void Win32Host::ReadLeadBytes() {
+  leadBytes_.fill(false);
+  CPINFO info{};
+  if (!GetCPInfo(CP_ACP, &info)) return;
+  for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2) {
+    for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) {
+      leadBytes_[byte] = true;
+    }
+  }
+}
+
+bool Win32Host::IsLeadByte(unsigned char byte) { return leadBytes_[byte]; }
 
 bool Win32Host::WriteFileBytes(const Text& path, ByteSpan bytes) {
   if (path.empty()) return false;

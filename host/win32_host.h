@@ -21,7 +21,8 @@ class Win32Host final : public Host {
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
 
-  // Start-up: OLE, the program directory (made current), the hidden message window.
+  // Start-up: the error mode, OLE, the code page's lead bytes, the program directory
+  // (made current), the hidden message window.
   void InitHost();
   void RegisterExitRoutine(ExitRoutine routine);
   // Builds the window from the form and raises its first events; when the window cannot
@@ -70,6 +71,7 @@ class Win32Host final : public Host {
                                           LPARAM lParam);
   LRESULT OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+  void ReadLeadBytes();
   bool RegisterWindowClasses();
   bool CreateMainWindow();
   bool CreateControls();
@@ -98,6 +100,7 @@ class Win32Host final : public Host {
   Form form_{};
   ExitRoutine exitRoutine_ = nullptr;
   Text programDirectory_;
+  std::array<bool, 256> leadBytes_{};  // of the ANSI code page, read once at start-up
   bool oleInitialized_ = false;
   HWND messageWindow_ = nullptr;
   HWND mainWindow_ = nullptr;

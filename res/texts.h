@@ -18,7 +18,7 @@ inline constexpr char kFolderMissingPrefix[] = "文件夹【";
 inline constexpr char kFolderMissingSuffix[] = "】不存在！请重新选择";
 // A start whose settings could not be saved: prefix + settings path + suffix.
 inline constexpr char kSettingsNotSavedPrefix[] = "无法保存设置文件【";
-inline constexpr char kSettingsNotSavedSuffix[] = "】，反休眠未开启。请检查该文件是否只读或被占用";
+inline constexpr char kSettingsNotSavedSuffix[] = "】，反休眠未开启。请检查该文件及其所在文件夹是否只读或被其他程序占用";
 
 inline constexpr char kTrayTipOn[] = "澄岳移动硬盘反休眠 - 已开启";
 inline constexpr char kTrayTipOff[] = "澄岳移动硬盘反休眠 - 已关闭";

@@ -4,8 +4,10 @@
 
 #include <iterator>
 
+#include "engine/keep_awake.h"
 #include "res/resource.h"
 #include "res/texts.h"
+#include "ui/controller.h"
 #include "ui/tray.h"
 #include "ui/win32_folder_picker.h"
 
@@ -29,10 +31,11 @@ const ControlForm kControls[] = {
     {Control::按钮1, ControlKind::Button, "Button", 336, 65, 32, 20, texts::kBrowseButton,
      kButtonStyle | BS_PUSHBUTTON, 0, true, {}, OnBrowseClicked},
     {Control::按钮2, ControlKind::Button, "Button", 192, 96, 80, 32, texts::kStartButton,
-     kButtonStyle | BS_DEFPUSHBUTTON, 0, true, {}, nullptr},
+     kButtonStyle | BS_DEFPUSHBUTTON, 0, true, {}, OnStartClicked},
     {Control::按钮3, ControlKind::Button, "Button", 288, 96, 80, 32, texts::kStopButton,
-     kButtonStyle | BS_PUSHBUTTON | WS_DISABLED, 0, true, {}, nullptr},
-    {Control::时钟1, ControlKind::Timer, nullptr, 0, 0, 0, 0, "", 0, 0, false, {}, nullptr},
+     kButtonStyle | BS_PUSHBUTTON | WS_DISABLED, 0, true, {}, OnStopClicked},
+    {Control::时钟1, ControlKind::Timer, nullptr, 0, 0, 0, 0, "", 0, 0, false, {},
+     OnKeepAwakeTick},
 };
 
 }  // namespace

@@ -32,16 +32,21 @@ bool RunUnixCommand(const std::string& command) {
   }
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
-  std::string windowsMarker = "Z:" + marker;
-  for (char& c : windowsMarker) {
-    if (c == '/') c = '\\';
-  }
+  const std::string windowsMarker = WindowsPathOfUnix(marker);
   Bytes status;
   if (!WaitUntil([&] { return ReadBytes(windowsMarker, status) && !status.empty(); }, 20000)) {
     return false;
   }
   DeleteFileA(windowsMarker.c_str());
   return status.compare(0, 1, "0") == 0;
+}
+
+std::string WindowsPathOfUnix(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
 }
 
 MappedDrive::MappedDrive(char letter)

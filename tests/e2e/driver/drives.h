@@ -6,6 +6,8 @@
 
 // Runs a shell command on the Unix side (Wine starts Unix programs too); true on exit 0.
 bool RunUnixCommand(const std::string& command);
+// The Windows form of a Unix path (Wine maps / to Z:).
+std::string WindowsPathOfUnix(const std::string& unixPath);
 
 class MappedDrive {
  public:

@@ -2,7 +2,8 @@
 // the host delivers into events.log beside the executable. The driver starts it to check
 // the host's start-up order, event rules, keyboard handling, timers and ways out.
 //
-//   host_probe.exe normal | broken | exit-in-created | minimised | tray-without-image
+//   host_probe.exe normal | broken | exit-in-created | minimised | tray-without-image |
+//                  error-mode
 #include <windows.h>
 
 #include <cstdarg>
@@ -37,6 +38,8 @@ void OnCreated(Host& host) {
   Log("created visible=%d", IsWindowVisible(ProbeWindow()) ? 1 : 0);
   if (IsMode("exit-in-created")) host.ExitProgram(0);
   if (IsMode("minimised")) host.SetWindowState(kStateMinimised);
+  // The program reads its settings in this event; the error mode must be set by then.
+  if (IsMode("error-mode")) Log("error-mode=0x%x", GetErrorMode());
 }
 void OnPositionChanged(Host& host) {
   const int state = host.GetWindowState();
