@@ -1,7 +1,6 @@
-// Puts the running program's main window into the tray for a screenshot, showing the
-// icon of keep-awake on or off:   tray_pose.exe on|off
-// A window already in the tray is brought back first. The tray reads the running state
-// from the start button's disabled flag, which this sets directly.
+// Puts the running program's main window into the tray for a screenshot, with keep-awake
+// switched on (watching C:\windows\) or off by its own buttons:   tray_pose.exe on|off
+// A window already in the tray is brought back first.
 #include <windows.h>
 
 #include <cstring>
@@ -9,11 +8,14 @@
 namespace {
 
 constexpr UINT kTrayCallbackMessage = 0x8064;
-constexpr int kStartButtonIndex = 4;  // label, label, path box, browse, start, stop, timer
+// The main window's children: label, label, path box, browse, start, stop, timer.
+constexpr int kPathBox = 2;
+constexpr int kStartButton = 4;
+constexpr int kStopButton = 5;
 
-HWND StartButton(HWND main) {
+HWND Child(HWND main, int index) {
   HWND child = GetWindow(main, GW_CHILD);
-  for (int i = 0; child && i < kStartButtonIndex; ++i) child = GetWindow(child, GW_HWNDNEXT);
+  for (int i = 0; child && i < index; ++i) child = GetWindow(child, GW_HWNDNEXT);
   return child;
 }
 
@@ -25,12 +27,23 @@ HWND FindMainWindow() {
   return nullptr;
 }
 
-bool WaitFor(HWND main, bool visible) {
-  for (int i = 0; i < 200; ++i) {
-    if ((IsWindowVisible(main) != FALSE) == visible) return true;
+bool WaitUntil(bool (*condition)(HWND), HWND main) {
+  for (int i = 0; i < 300; ++i) {
+    if (condition(main)) return true;
     Sleep(50);
   }
   return false;
+}
+
+bool Visible(HWND main) { return IsWindowVisible(main) != FALSE; }
+bool Hidden(HWND main) { return !IsWindowVisible(main); }
+bool On(HWND main) { return !IsWindowEnabled(Child(main, kStartButton)); }
+bool Off(HWND main) { return IsWindowEnabled(Child(main, kStartButton)) != FALSE; }
+
+void Click(HWND main, int index) {
+  HWND button = Child(main, index);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
 }
 
 }  // namespace
@@ -41,9 +54,15 @@ int main(int argc, char** argv) {
   if (!main) return 1;
   if (!IsWindowVisible(main)) {
     PostMessageA(main, kTrayCallbackMessage, 100, WM_LBUTTONUP);
-    if (!WaitFor(main, true)) return 2;
+    if (!WaitUntil(Visible, main)) return 2;
   }
-  EnableWindow(StartButton(main), on ? FALSE : TRUE);
+  if (on && Off(main)) {
+    SendMessageA(Child(main, kPathBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("C:\\windows\\"));
+    Click(main, kStartButton);
+  } else if (!on && On(main)) {
+    Click(main, kStopButton);
+  }
+  if (!WaitUntil(on ? On : Off, main)) return 3;
   PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  return WaitFor(main, false) ? 0 : 3;
+  return WaitUntil(Hidden, main) ? 0 : 4;
 }

@@ -37,9 +37,17 @@ class Tray : public ProgramTest {
     return IsWindowVisible(main) && !IsIconic(main) && GetForegroundWindow() == main;
   }
 
-  // Keep-awake is on exactly while the start button is disabled; the tray reads nothing
-  // else. The cases set the flag directly.
-  void SetStartDisabled(HWND main, bool disabled) { EnableWindow(Child(main, kStart), !disabled); }
+  // Switches keep-awake on, with the case's own folder, or off, with the start and stop
+  // buttons; true once the start button shows the new state.
+  bool SwitchKeepAwake(HWND main, bool on) {
+    if (on) {
+      SendMessageA(Child(main, kPathBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder_.c_str()));
+    }
+    HWND button = Child(main, on ? kStart : kStop);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    return WaitUntil([&] { return !IsWindowEnabled(Child(main, kStart)) == on; }, 5000);
+  }
 };
 
 TEST_F(Tray, MinimisingHidesTheWindowBehindItsIcon) {
@@ -50,6 +58,35 @@ TEST_F(Tray, MinimisingHidesTheWindowBehindItsIcon) {
   ASSERT_TRUE(WaitInTray(main)) << "visible=" << IsWindowVisible(main)
                                 << " iconic=" << IsIconic(main);
   EXPECT_EQ(TrayLamp(), Lamp::kUnlit);
+}
+
+TEST_F(Tray, ResumedProgramComesUpInTheTrayWithTheLampLit) {
+  WriteSettings("[disk]\r\npath=" + folder_ + "\\\r\nrun=true\r\n");
+  HWND main = Start(false);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitInTray(main));
+  Lamp lamp = Lamp::kNoIcon;
+  EXPECT_TRUE(WaitUntil([&] { return (lamp = TrayLamp()) == Lamp::kLit; }, 5000))
+      << LampName(lamp);
+  Sleep(1000);
+  EXPECT_TRUE(InTray(main));  // and it stays there
+
+  PostTrayMouse(main, WM_LBUTTONUP);
+  EXPECT_TRUE(WaitUntil([&] { return ShownNormal(main); }, kTrayWait));
+  EXPECT_FALSE(IsWindowEnabled(Child(main, kStart)));  // keep-awake is on
+}
+
+TEST_F(Tray, RefusedResumeComesUpInTheTrayWithTheLampUnlit) {
+  WriteSettings("[disk]\r\npath=C:\\e2e\\no such folder\\\r\nrun=true\r\n");
+  HWND main = Start(false);
+  ASSERT_NE(main, nullptr);
+  HWND box = WaitForDialog();
+  ASSERT_NE(box, nullptr) << "no refusal";
+  PressDialogButton(box, IDOK);
+  ASSERT_TRUE(WaitInTray(main));
+  Lamp lamp = Lamp::kNoIcon;
+  EXPECT_TRUE(WaitUntil([&] { return (lamp = TrayLamp()) == Lamp::kUnlit; }, 5000))
+      << LampName(lamp);
 }
 
 TEST_F(Tray, ReleasingAMouseButtonOverTheIconBringsTheWindowBack) {
@@ -85,7 +122,7 @@ TEST_F(Tray, MovingOrPressingOverTheIconBringsNothingBack) {
 TEST_F(Tray, EachTripShowsTheLampOfTheStateAtThatMoment) {
   HWND main = Start();
   ASSERT_NE(main, nullptr);
-  SetStartDisabled(main, true);
+  ASSERT_TRUE(SwitchKeepAwake(main, true));
   Minimise(main);
   ASSERT_TRUE(WaitInTray(main));
   Lamp lamp = Lamp::kNoIcon;
@@ -94,7 +131,7 @@ TEST_F(Tray, EachTripShowsTheLampOfTheStateAtThatMoment) {
 
   PostTrayMouse(main, WM_LBUTTONUP);
   ASSERT_TRUE(WaitUntil([&] { return ShownNormal(main); }, kTrayWait));
-  SetStartDisabled(main, false);  // stopped in between
+  ASSERT_TRUE(SwitchKeepAwake(main, false));  // stopped in between
   Minimise(main);
   ASSERT_TRUE(WaitInTray(main));
   EXPECT_TRUE(WaitUntil([&] { return (lamp = TrayLamp()) == Lamp::kUnlit; }, 5000))
@@ -105,14 +142,14 @@ TEST_F(Tray, RequestsCarryTheIconIdCallbackAndTipOfTheState) {
   HWND main = Start();
   ASSERT_NE(main, nullptr);
   FakeNotificationArea area(true);
-  SetStartDisabled(main, true);
+  ASSERT_TRUE(SwitchKeepAwake(main, true));
   Minimise(main);
   ASSERT_TRUE(area.WaitForRequests(1, kTrayWait));
   ASSERT_TRUE(WaitUntil([&] { return Hidden(main); }, kTrayWait));
   PostTrayMouse(main, WM_RBUTTONUP);
   ASSERT_TRUE(area.WaitForRequests(2, kTrayWait));
   ASSERT_TRUE(WaitUntil([&] { return ShownNormal(main); }, kTrayWait));
-  SetStartDisabled(main, false);
+  ASSERT_TRUE(SwitchKeepAwake(main, false));
   Minimise(main);
   ASSERT_TRUE(area.WaitForRequests(3, kTrayWait));
 
@@ -176,7 +213,7 @@ TEST_F(Tray, IconThatCannotBeMadeLeavesTheWindowMinimisedOnTheTaskbar) {
 TEST_F(Tray, RestartedNotificationAreaGetsTheIconBack) {
   HWND main = Start();
   ASSERT_NE(main, nullptr);
-  SetStartDisabled(main, true);
+  ASSERT_TRUE(SwitchKeepAwake(main, true));
   Minimise(main);
   ASSERT_TRUE(WaitInTray(main));
   ASSERT_TRUE(ForgetTrayIcon(main));
