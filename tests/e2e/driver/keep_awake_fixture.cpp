@@ -40,8 +40,11 @@ HWND KeepAwakeTest::StartOn(const std::string& path) {
   return main;
 }
 
+// Until both buttons have swapped: the controller sets the stop button after the start one.
 bool KeepAwakeTest::WaitForOn(HWND main, bool on) {
-  return WaitUntil([&] { return IsOn(main) == on; }, 5000);
+  return WaitUntil([&] {
+    return IsOn(main) == on && (IsWindowEnabled(Child(main, kStop)) != FALSE) == on;
+  }, 5000);
 }
 
 // Posted messages are handled in the order they were posted, so the ticks have run once
