@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "host/win32_window_list.h"
+#include "ui/win32_folder_picker.h"
 
 namespace {
 
@@ -20,4 +21,5 @@ void InitTopWindowList() {
 void OnProgramExit() {
   UseCollectedWindowList(nullptr);
   collectedWindows.reset();  // with whatever records it still holds
+  ReleasePickerInitialFolder();
 }
