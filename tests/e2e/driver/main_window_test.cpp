@@ -120,6 +120,35 @@ TEST_F(MainWindow, EscapeDoesNotCloseIt) {
   EXPECT_TRUE(IsWindow(main) && IsWindowVisible(main));
 }
 
+// Enter in the path box presses the start button while it is enabled, and does nothing
+// while keep-awake is on and the button is disabled.
+TEST_F(MainWindow, EnterPressesTheStartButtonOnlyWhileItIsEnabled) {
+  HWND main = Start();
+  ASSERT_NE(main, nullptr);
+  HWND box = Child(main, kPathBox);
+  auto pressEnter = [&] {
+    PostMessageA(box, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(box, WM_KEYUP, VK_RETURN, 0xC01C0001);
+  };
+
+  pressEnter();  // empty box: the start refuses with its message
+  HWND refusal = WaitForDialog();
+  ASSERT_NE(refusal, nullptr) << "Enter did not press the start button";
+  PressDialogButton(refusal, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(refusal); }));
+
+  SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder_.c_str()));
+  pressEnter();  // an existing folder: keep-awake goes on
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(Child(main, kStart)); }, 5000));
+
+  SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Q:\\no such folder"));
+  pressEnter();  // the start button is disabled now: nothing at all happens
+  EXPECT_EQ(WaitForDialog(1500), nullptr);
+  EXPECT_FALSE(IsWindowEnabled(Child(main, kStart)));
+  EXPECT_TRUE(IsWindowEnabled(Child(main, kStop)));
+  EXPECT_EQ(TextOf(box), "Q:\\no such folder");
+}
+
 TEST_F(MainWindow, ClosingEndsTheProcessWithExitCodeZero) {
   HWND main = Start();
   ASSERT_NE(main, nullptr);
