@@ -40,8 +40,11 @@ HWND KeepAwakeTest::StartOn(const std::string& path) {
   return main;
 }
 
+// The handlers set the two buttons one after the other; both are waited for.
 bool KeepAwakeTest::WaitForOn(HWND main, bool on) {
-  return WaitUntil([&] { return IsOn(main) == on; }, 5000);
+  return WaitUntil([&] {
+    return IsOn(main) == on && (IsWindowEnabled(Child(main, kStop)) != FALSE) == on;
+  }, 5000);
 }
 
 // Posted messages are handled in the order they were posted, so the ticks have run once
