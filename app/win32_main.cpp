@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/shell.h"
+#include "app/single_instance.h"
 #include "host/win32_host.h"
 #include "ui/controller.h"
 #include "ui/main_form.h"
@@ -11,8 +12,9 @@ namespace {
 // The program's own start-up routine; there is nothing for it to do.
 int StartupRoutine() { return 0; }
 
-// The main window's created event: the controller's start-up steps.
-void OnCreated(Host& host) { OnMainWindowCreated(host, nullptr); }
+// The main window's created event: this instance must be the only one, then the
+// controller's start-up steps.
+void OnCreated(Host& host) { OnMainWindowCreated(host, RunSingleInstanceGuard); }
 
 int ProgramEntry(Win32Host& host) {
   host.InitHost();

@@ -4,6 +4,8 @@
 include(CTest)
 include(ExternalProject)
 find_package(GTest REQUIRED)
+include(cmake/tray_icons.cmake)
+make_tray_icon_source(TRAY_ICON_SOURCE)
 
 file(GLOB PURE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/engine/*.cpp
@@ -13,7 +15,7 @@ list(FILTER PURE_SOURCES EXCLUDE REGEX "/win32_[^/]*\\.cpp$")
 file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 
 function(add_unit_tests name)
-  add_executable(${name} ${UNIT_TEST_SOURCES} ${PURE_SOURCES})
+  add_executable(${name} ${UNIT_TEST_SOURCES} ${PURE_SOURCES} ${TRAY_ICON_SOURCE})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${TEXT_CHARSET_FLAGS} -Wall -Wextra ${ARGN})
   target_link_options(${name} PRIVATE ${ARGN})

@@ -19,7 +19,9 @@ file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/host/*.cpp
   ${CMAKE_SOURCE_DIR}/engine/*.cpp
   ${CMAKE_SOURCE_DIR}/ui/*.cpp)
-add_library(program_core STATIC ${CORE_SOURCES})
+include(cmake/tray_icons.cmake)
+make_tray_icon_source(TRAY_ICON_SOURCE)
+add_library(program_core STATIC ${CORE_SOURCES} ${TRAY_ICON_SOURCE})
 target_include_directories(program_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(program_core PUBLIC ${TEXT_CHARSET_FLAGS} ${LEAN_FLAGS} ${WARNING_FLAGS})
 target_compile_definitions(program_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -29,6 +31,18 @@ file(GLOB APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.cpp)
 add_executable(diskkeeper WIN32 ${APP_SOURCES} ${CMAKE_BINARY_DIR}/res/program.rc)
 target_link_libraries(diskkeeper PRIVATE program_core)
 target_link_options(diskkeeper PRIVATE -static -s -Wl,--gc-sections)
+
+# The benchmark's baseline (one empty window) and its measuring tool.
+add_executable(minimal_window WIN32 ${CMAKE_SOURCE_DIR}/tools/benchmark/minimal_window.cpp)
+target_compile_options(minimal_window PRIVATE -Os)
+target_link_options(minimal_window PRIVATE -static -s)
+add_executable(measure_start ${CMAKE_SOURCE_DIR}/tools/benchmark/measure_start.cpp)
+target_link_libraries(measure_start PRIVATE psapi)
+target_link_options(measure_start PRIVATE -static)
+
+# Poses the program in the tray for tools/screenshot_tray.sh.
+add_executable(tray_pose ${CMAKE_SOURCE_DIR}/tools/screenshot/tray_pose.cpp)
+target_link_options(tray_pose PRIVATE -static)
 
 if(BUILD_TESTING_PROGRAMS)
   add_subdirectory(tests/e2e ${CMAKE_BINARY_DIR}/e2e)

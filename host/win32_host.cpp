@@ -12,7 +12,6 @@ constexpr char kTimerClass[] = "HostTimer";
 constexpr char kMessageWindowClass[] = "HostMessageWindow";
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
 constexpr UINT_PTR kPlatformTimerId = 1000;
-constexpr UINT kTrayCallbackMessage = WM_APP + 100;
 constexpr DWORD kProfileBufferSize = 10240;
 
 int IndexOf(Control id) { return static_cast<int>(id); }

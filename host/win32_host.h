@@ -10,6 +10,9 @@
 #include "host/host.h"
 #include "host/unique_handle.h"
 
+// The message the notification area sends the main window about its icon.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 100;
+
 class Win32Host final : public Host {
  public:
   using ExitRoutine = void (*)();
@@ -82,6 +85,7 @@ class Win32Host final : public Host {
   void OnCommand(WPARAM wParam);
   void OnTrayCallback(LPARAM lParam);
   void OnTaskbarCreated();
+  void KeepMainWindowReachable();
   void OnMainWindowDestroyed();
   void PaintBackground();
   void PaintLabel(const DRAWITEMSTRUCT& item);
@@ -105,7 +109,7 @@ class Win32Host final : public Host {
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
   UniqueIcon trayIcon_;  // the image the notification area shows, or none
-  bool trayIconWanted_ = false;  // the window is in the tray and wants its icon there
+  Text trayTip_;         // the tip shown with it
   UINT taskbarCreatedMessage_ = 0;
   int recordedState_ = kStateCentred;
   bool shownOnce_ = false;

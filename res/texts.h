@@ -27,6 +27,8 @@ inline constexpr char kBrowseTitle[] = "请选择读写路径";
 inline constexpr char kBrowseDefaultTitle[] = "请选择一个文件夹";
 
 inline constexpr char kInstanceEventName[] = "澄岳硬盘反休眠";
+// Stands for an empty event name given to the guard; the program always names its own.
+inline constexpr char kInstanceDefaultEventName[] = "DiskKeeperSingleInstance";
 inline constexpr char kInstanceRunning[] = "澄岳硬盘反休眠已经运行！";
 inline constexpr char kInstanceDefaultMessage[] = "对不起,该进程已打开!";
 inline constexpr char kInstanceCaption[] = "友情提醒:";

@@ -24,3 +24,17 @@ export LANG=zh_CN.UTF-8
 
 # The Windows form of a Unix path (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "$(readlink -f "$1" | tr / '\\')"; }
+
+# A private X server on the display and a fresh prefix, for scripts that run the program
+# outside the test session; stop_private_session ends both.
+start_private_session() {
+  Xvfb "$1" -screen 0 "${2:-1280x800}x24" -nolisten tcp >/dev/null 2>&1 &
+  PRIVATE_XVFB=$!
+  export DISPLAY=$1
+  "$WINELOADER" wineboot --init >/dev/null 2>&1 </dev/null
+  "$WINESERVER" -w
+}
+stop_private_session() {
+  kill "$PRIVATE_XVFB" 2>/dev/null || true
+  "$WINESERVER" -k 2>/dev/null || true
+}

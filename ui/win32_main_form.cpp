@@ -8,6 +8,8 @@
 #include "res/resource.h"
 #include "res/texts.h"
 #include "ui/controller.h"
+#include "ui/tray.h"
+#include "ui/win32_folder_picker.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ const ControlForm kControls[] = {
     {Control::编辑框1, ControlKind::Edit, "Edit", 64, 66, 272, 20, "",
      WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true, {}, nullptr},
     {Control::按钮1, ControlKind::Button, "Button", 336, 65, 32, 20, texts::kBrowseButton,
-     kButtonStyle | BS_PUSHBUTTON, 0, true, {}, nullptr},
+     kButtonStyle | BS_PUSHBUTTON, 0, true, {}, OnBrowseClicked},
     {Control::按钮2, ControlKind::Button, "Button", 192, 96, 80, 32, texts::kStartButton,
      kButtonStyle | BS_DEFPUSHBUTTON, 0, true, {}, OnStartClicked},
     {Control::按钮3, ControlKind::Button, "Button", 288, 96, 80, 32, texts::kStopButton,
@@ -52,8 +54,8 @@ Form MakeMainForm(Handler onCreated) {
   form.controls = kControls;
   form.controlCount = std::size(kControls);
   form.onCreated = onCreated;
-  form.onPositionChanged = nullptr;
+  form.onPositionChanged = OnMainWindowPositionChanged;
   form.onSizeChanged = nullptr;
-  form.onTrayEvent = nullptr;
+  form.onTrayEvent = OnTrayEvent;
   return form;
 }

@@ -157,6 +157,20 @@ TEST_F(HostEvents, TabMovesTheFocusAlongTheTabStops) {
     PostMessageA(focus(), WM_KEYDOWN, VK_TAB, 0x000F0001);
     EXPECT_TRUE(WaitUntil([&] { return focus() == next; }, 3000));
   }
+
+  // Shift+Tab goes back: typed on the keyboard, so that the Shift key is really down.
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 3000));
+  INPUT keys[4] = {};
+  const WORD sequence[4][2] = {{VK_SHIFT, 0}, {VK_TAB, 0}, {VK_TAB, KEYEVENTF_KEYUP},
+                               {VK_SHIFT, KEYEVENTF_KEYUP}};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = sequence[i][0];
+    keys[i].ki.dwFlags = sequence[i][1];
+  }
+  SendInput(4, keys, sizeof(INPUT));
+  EXPECT_TRUE(WaitUntil([&] { return focus() == Control(main, 4); }, 3000));
 }
 
 TEST_F(HostEvents, TimerTicksOnItsOwnWindowAndKeepsItsCountdownWhenSetAgain) {

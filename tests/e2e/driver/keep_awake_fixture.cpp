@@ -40,7 +40,7 @@ HWND KeepAwakeTest::StartOn(const std::string& path) {
   return main;
 }
 
-// The handlers set the two buttons one after the other; both are waited for.
+// Until both buttons have swapped: the controller sets the stop button after the start one.
 bool KeepAwakeTest::WaitForOn(HWND main, bool on) {
   return WaitUntil([&] {
     return IsOn(main) == on && (IsWindowEnabled(Child(main, kStop)) != FALSE) == on;

@@ -2,7 +2,8 @@
 // the host delivers into events.log beside the executable. The driver starts it to check
 // the host's start-up order, event rules, keyboard handling, timers and ways out.
 //
-//   host_probe.exe normal | broken | exit-in-created | minimised | error-mode
+//   host_probe.exe normal | broken | exit-in-created | minimised | tray-without-image |
+//                  error-mode
 #include <windows.h>
 
 #include <cstdarg>
@@ -40,7 +41,17 @@ void OnCreated(Host& host) {
   // The program reads its settings in this event; the error mode must be set by then.
   if (IsMode("error-mode")) Log("error-mode=0x%x", GetErrorMode());
 }
-void OnPositionChanged(Host& host) { Log("position state=%d", host.GetWindowState()); }
+void OnPositionChanged(Host& host) {
+  const int state = host.GetWindowState();
+  Log("position state=%d", state);
+  // Into the tray with bytes that make no icon: the window must not stay hidden.
+  if (IsMode("tray-without-image") && state == kStateMinimised) {
+    host.SetWindowVisible(false);
+    const unsigned char notAnIcon[] = {0, 0, 9, 0, 1, 0};
+    host.SetTrayIcon(ByteSpan{notAnIcon, sizeof notAnIcon}, "probe");
+    Log("tray set");
+  }
+}
 void OnSizeChanged(Host&) { Log("size"); }
 void OnTray(Host&, int operation) { Log("tray %d", operation); }
 void OnDefaultClicked(Host& host) {
