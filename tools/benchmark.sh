@@ -45,3 +45,6 @@ echo "program $p ms, minimal window $m ms, ratio $(ratio "$p" "$m") (aim: within
 echo "== memory once visible (median of $runs)"
 p=$(cut -d' ' -f2 "$work/program.txt" | median); m=$(cut -d' ' -f2 "$work/minimal.txt" | median)
 echo "working set: program $p KiB, minimal window $m KiB, ratio $(ratio "$p" "$m") (aim: within 1.3)"
+
+# The keep-awake tick: calls, flushes and bytes per tick, and the soak (SOAK_TICKS ticks).
+"$root/tools/benchmark_ticks.sh" "${SOAK_TICKS:-100000}"

@@ -7,7 +7,7 @@
 #   3. a soak of posted ticks (100000 by default) with the disk detached and re-attached
 #      every 1000: the program's handles, GDI objects, windows and memory before and
 #      after, and the files left in the watched folder.
-#   tools/benchmark_ticks.sh [SOAK_TICKS]
+#   tools/benchmark_ticks.sh [SOAK_TICKS]      (also run at the end of tools/benchmark.sh)
 # Run tools/build.sh first. Uses a Wine session of its own under build/bench-session.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -26,6 +26,7 @@ class KeepAwakeTest : public ProgramTest {
   HWND StartOn(const std::string& path);
   // The start button disabled: keep-awake is on.
   bool IsOn(HWND main) { return !IsWindowEnabled(Child(main, kStart)); }
+  // Waits until the buttons show the state: on is start disabled and stop enabled.
   bool WaitForOn(HWND main, bool on);
 
   // Posts the keep-awake timer's message as its platform timer would, and returns once

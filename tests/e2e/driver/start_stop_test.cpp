@@ -87,13 +87,11 @@ TEST_F(StartStop, StartStoresThePathByteForByteAndStopKeepsIt) {
     HWND main = StartOn(c.typed);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForOn(main, true)) << "the start was refused";
-    EXPECT_TRUE(IsWindowEnabled(Child(main, kStop)));
     EXPECT_EQ(StoredValue("path"), c.typed);
     EXPECT_EQ(StoredValue("run"), "true");
 
     Click(main, kStop);
     ASSERT_TRUE(WaitForOn(main, false));
-    EXPECT_FALSE(IsWindowEnabled(Child(main, kStop)));
     EXPECT_EQ(StoredValue("run"), "false");
     EXPECT_EQ(StoredValue("path"), c.typed);
     EXPECT_EQ(CloseAndWaitForExit(main), 0u);
